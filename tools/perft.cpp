@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "board/make_move.h"
+#include "board/make_move_inline.h"
 #include "board/movegen.h"
 #include "protocol/position.h"
 

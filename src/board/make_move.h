@@ -23,8 +23,3 @@ void Make_move_black(Board& board, UndoInfo& undo, const MoveList& list, int ind
 // Takes back list.move[index], the move last made with `undo`.
 void Unmake_move_white(Board& board, const UndoInfo& undo, const MoveList& list, int index);
 void Unmake_move_black(Board& board, const UndoInfo& undo, const MoveList& list, int index);
-
-template <Colour C>
-void Make_move(Board& board, UndoInfo& undo, Move m);
-template <Colour C>
-void Unmake_move(Board& board, const UndoInfo& undo, Move m);

@@ -69,6 +69,15 @@ inline int Piece_on(Bitboard squares, Bitboard pieces, const int32_t* names, int
   return 0;
 }
 
+// All squares on the four straight lines and on the four diagonals through a square.
+constexpr SquareTable Union_of(const SquareTable& a, const SquareTable& b, const SquareTable& c, const SquareTable& d) {
+  SquareTable u{};
+  for (int s = 0; s < 64; ++s) u[s] = a[s] | b[s] | c[s] | d[s];
+  return u;
+}
+constexpr SquareTable rook_lines = Union_of(ray_up, ray_down, ray_left, ray_right);
+constexpr SquareTable bishop_lines = Union_of(ray_up_right, ray_up_left, ray_down_left, ray_down_right);
+
 // Squares from which an enemy pawn would attack a king of colour C on k (k not on its last rank).
 template <Colour C>
 inline Bitboard Pawn_attack_squares(int k) {
@@ -222,16 +231,18 @@ int King_attacked(const Board& board) {
   // the nearest blocker of any other ray cannot be an attacker, so the answer is the same.
   const Bitboard straight = enemy[ROOK] | enemy[QUEEN];
   const Bitboard diagonal = enemy[BISHOP] | enemy[QUEEN];
-  for (const Ray& ray : rook_rays) {
-    if (!((*ray.table)[k] & straight)) continue;
-    const int b = Nearest_blocker(ray, k, board.all_piece);
-    if (straight & coord_bit[b]) return E::own_names(board)[b];
-  }
-  for (const Ray& ray : bishop_rays) {
-    if (!((*ray.table)[k] & diagonal)) continue;
-    const int b = Nearest_blocker(ray, k, board.all_piece);
-    if (diagonal & coord_bit[b]) return E::own_names(board)[b];
-  }
+  if (rook_lines[k] & straight)
+    for (const Ray& ray : rook_rays) {
+      if (!((*ray.table)[k] & straight)) continue;
+      const int b = Nearest_blocker(ray, k, board.all_piece);
+      if (straight & coord_bit[b]) return E::own_names(board)[b];
+    }
+  if (bishop_lines[k] & diagonal)
+    for (const Ray& ray : bishop_rays) {
+      if (!((*ray.table)[k] & diagonal)) continue;
+      const int b = Nearest_blocker(ray, k, board.all_piece);
+      if (diagonal & coord_bit[b]) return E::own_names(board)[b];
+    }
   if (knight_moves[k] & enemy[KNIGHT]) return KNIGHT;
   if (king_moves[k] & enemy[KING]) return KING;
   // Pawns: White's king looks at k + 7 (not on the a-file), then k + 9 (not on

@@ -1,4 +1,5 @@
 #include "board/make_move.h"
+#include "board/make_move_inline.h"
 
 #include <gtest/gtest.h>
 
