@@ -1,0 +1,147 @@
+#include "eval/evaluate.h"
+
+#include <bit>
+
+#include "board/bit_tables.h"
+
+namespace {
+
+// The evaluation facts that differ between the colours, on top of Side<C>.
+template <Colour C>
+struct Eval_side;
+
+template <>
+struct Eval_side<White> {
+  // Squares strictly ahead of a pawn on its file.
+  static const SquareTable& ahead() { return ray_up; }
+  // The pawn tables are written for White: a white pawn reads its own square.
+  static constexpr int Pawn_index(int square) { return square; }
+};
+
+template <>
+struct Eval_side<Black> {
+  static const SquareTable& ahead() { return ray_down; }
+  // A black pawn reads the square turned through the board's centre.
+  static constexpr int Pawn_index(int square) { return 63 - square; }
+};
+
+// A colour's king term, seen from that colour's side. `enemy_phase` decides
+// between the middle-game table with shelter and the end-game table.
+template <Colour C>
+std::int32_t King_term(const Board& board, std::int32_t enemy_phase) {
+  const Bitboard king = Side<C>::own_pieces(board)[KING];
+  if (!king) return 0;
+  const int s = Bit_scan_forward(king);
+  if (enemy_phase <= endgame_material) return king_table_end[s];
+
+  // The three squares one rank ahead of the king, taken by index: from the a-
+  // or h-file one of them wraps to the far file, and it is used as it is. A
+  // square past the end of the board (king on its own last rank, a white king
+  // on h7, a black king on a2) counts as covered.
+  const auto& names = Side<C>::own_names(board);
+  int uncovered = 0;
+  for (int step = Side<C>::forward - 1; step <= Side<C>::forward + 1; ++step) {
+    const int q = s + step;
+    if (q >= 0 && q < 64 && names[q] == NO_PIECE) ++uncovered;
+  }
+  return king_table_middle[s] - king_shelter_penalty * uncovered;
+}
+
+// A colour's pawn structure, seen from that colour's side.
+template <Colour C>
+std::int32_t Pawn_term(const Board& board, std::int32_t enemy_phase) {
+  const Bitboard enemy_pawns = Side<C>::enemy_pieces(board)[PAWN];
+  const SquareTable& ahead = Eval_side<C>::ahead();
+  const bool end_game = enemy_phase <= endgame_material;
+  const std::int32_t* placement = end_game ? pawn_table_end : pawn_table_middle;
+
+  std::int32_t score = 0;
+  int file_count[8] = {};
+  for (Bitboard pawns = Side<C>::own_pieces(board)[PAWN]; pawns; pawns &= pawns - 1) {
+    const int s = Bit_scan_forward(pawns);
+    const int f = File_of(s);
+    const int index = Eval_side<C>::Pawn_index(s);
+    score += placement[index];
+
+    // Free files: the own file ahead counts twice and is needed for the
+    // neighbours to count at all; each neighbour file free ahead adds once.
+    // An edge pawn has one neighbour and starts one free file up, so two free
+    // files of three make a passed pawn wherever it stands.
+    if (!(ahead[s] & enemy_pawns)) {
+      score += 2 * pawn_file_bonus;
+      int free_files = (f == 0 || f == 7) ? 1 : 0;
+      if (f != 7 && !(ahead[s + 1] & enemy_pawns)) {
+        score += pawn_file_bonus;
+        ++free_files;
+      }
+      if (f != 0 && !(ahead[s - 1] & enemy_pawns)) {
+        score += pawn_file_bonus;
+        ++free_files;
+      }
+      if (free_files == 2 && end_game) score += passed_pawn_table[index];
+    }
+    ++file_count[f];
+  }
+
+  // Two or more pawns on a file cost once for the file.
+  for (int count : file_count)
+    if (count >= 2) score -= doubled_pawn_penalty;
+  return score;
+}
+
+// A colour's rooks, bishops and knights, seen from that colour's side. The
+// bishop and knight tables are the same from both sides, so Black reads its
+// own square too.
+template <Colour C>
+std::int32_t Piece_term(const Board& board) {
+  const auto& pieces = Side<C>::own_pieces(board);
+  const Bitboard own = Side<C>::own_all(board);
+  std::int32_t score = 0;
+  for (Bitboard rooks = pieces[ROOK]; rooks; rooks &= rooks - 1)
+    score += Rook_file_mobility(board, Bit_scan_forward(rooks), own) * rook_mobility_weight;
+  for (Bitboard bishops = pieces[BISHOP]; bishops; bishops &= bishops - 1)
+    score += bishop_table[Bit_scan_forward(bishops)];
+  for (Bitboard knights = pieces[KNIGHT]; knights; knights &= knights - 1)
+    score += knight_table[Bit_scan_forward(knights)];
+  return score;
+}
+
+template <Colour C>
+std::int32_t Material_of(const Board& board) {
+  const auto& pieces = Side<C>::own_pieces(board);
+  std::int32_t material = pieces[KING] ? piece_value[KING] : 0;
+  for (int code = PAWN; code <= QUEEN; ++code) material += piece_value[code] * std::popcount(pieces[code]);
+  return material;
+}
+
+}  // namespace
+
+std::int32_t Rook_file_mobility(const Board& board, int square, Bitboard own) {
+  Bitboard up = ray_up[square];
+  if (const Bitboard blockers = up & board.all_piece) up ^= ray_up[Bit_scan_forward(blockers)];
+  Bitboard down = ray_down[square];
+  if (const Bitboard blockers = down & board.all_piece) down ^= ray_down[Bit_scan_reverse(blockers)];
+  return std::popcount((up | down) & ~own);
+}
+
+std::int32_t Eval_kings(const Board& board, std::int32_t white_phase, std::int32_t black_phase) {
+  return King_term<White>(board, black_phase) - King_term<Black>(board, white_phase);
+}
+
+std::int32_t Eval_pawns(const Board& board, std::int32_t white_phase, std::int32_t black_phase) {
+  return Pawn_term<White>(board, black_phase) - Pawn_term<Black>(board, white_phase);
+}
+
+std::int32_t Eval_pieces(const Board& board) { return Piece_term<White>(board) - Piece_term<Black>(board); }
+
+std::int32_t Material_balance(const Board& board) { return Material_of<White>(board) - Material_of<Black>(board); }
+
+std::int32_t Evaluate(const Board& board) {
+  const std::int32_t white_phase = Phase_material<White>(board);
+  const std::int32_t black_phase = Phase_material<Black>(board);
+  std::int32_t score = 0;
+  score += Eval_kings(board, white_phase, black_phase);
+  score += Eval_pawns(board, white_phase, black_phase);
+  score += Eval_pieces(board);
+  return score;
+}
