@@ -50,6 +50,7 @@ int Run_suite(const char* path, int max_depth) {
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%d passed, %d failed\n", passed, failed);
+  std::fflush(stdout);
   std::fprintf(stderr, "time %.3f s, %.2f Mnps\n", seconds, seconds > 0 ? static_cast<double>(total) / seconds / 1e6 : 0.0);
   return failed ? 1 : 0;
 }
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("nodes %llu\n", static_cast<unsigned long long>(total));
+  std::fflush(stdout);
   std::fprintf(stderr, "time %.3f s, %.2f Mnps\n", seconds, seconds > 0 ? static_cast<double>(total) / seconds / 1e6 : 0.0);
   return 0;
 }
