@@ -23,7 +23,7 @@ constexpr char out_of_memory[] = "\xEF\xE0\xEC\xFF\xF2\xE8\x20\xED\xE5\xF2\x20\n
 
 // Allocates a zero-filled table of the largest power of two of entries that fits the megabytes.
 void Allocate(int megabytes) {
-  const std::uint32_t entries = static_cast<std::uint32_t>(megabytes) * 1048576u / sizeof(HashEntry);
+  const std::uint32_t entries = static_cast<std::uint32_t>(megabytes) * 1048576u / static_cast<std::uint32_t>(sizeof(HashEntry));
   std::uint32_t slots = 2;
   while (slots <= entries) slots *= 2;
   slots /= 2;
