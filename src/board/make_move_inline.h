@@ -2,6 +2,9 @@
 // loops can inline them; board/make_move.h declares the named entry points.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
+
 #include "board/colour.h"
 #include "board/make_move.h"
 #include "eval/eval_tables.h"
@@ -96,10 +99,10 @@ inline void Make_move(Board& board, UndoInfo& undo, Move m) {
   undo.taking_passage_yes = board.taking_passage_yes;
   undo.taking_passage_x = board.taking_passage_x;
   undo.taking_passage_y = board.taking_passage_y;
-  undo.castling_Q = board.castling_Q;
-  undo.castling_K = board.castling_K;
-  undo.castling_q = board.castling_q;
-  undo.castling_k = board.castling_k;
+  // The four castling flags stand side by side in both records: one copy saves them.
+  static_assert(offsetof(Board, castling_k) - offsetof(Board, castling_Q) == 3);
+  static_assert(offsetof(UndoInfo, castling_k) - offsetof(UndoInfo, castling_Q) == 3);
+  std::memcpy(&undo.castling_Q, &board.castling_Q, 4);
   board.taking_passage_yes = 0;
   board.colour_move = static_cast<std::uint8_t>(them);
 
