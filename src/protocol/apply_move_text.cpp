@@ -7,9 +7,6 @@
 
 namespace {
 
-int File_of_letter(char c) { return c >= 'a' && c <= 'h' ? c - 'a' : -1; }
-int Rank_of_digit(char c) { return c >= '1' && c <= '8' ? c - '1' : -1; }
-
 void Moves_error() { Write_text("WARNING ! moves error\n"); }
 
 // Offset from the queen promotion to the entry a promotion letter names; -1 for no such letter.

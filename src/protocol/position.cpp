@@ -40,9 +40,6 @@ void Put_on_board(Board& board, int square, char letter) {
   }
 }
 
-int File_of_letter(char c) { return c >= 'a' && c <= 'h' ? c - 'a' : -1; }
-int Rank_of_digit(char c) { return c >= '1' && c <= '8' ? c - '1' : -1; }
-
 // Lowest square of a set, or -1 when it is empty.
 int Lowest_square(Bitboard set) { return set ? Bit_scan_forward(set) : -1; }
 

@@ -13,6 +13,10 @@ extern std::uint64_t game_keys[GAME_KEYS];
 // Index of the current position's key in `game_keys`.
 extern std::int32_t game_key_count;
 
+// File (0..7) of a letter "a".."h" and rank (0..7) of a digit "1".."8"; -1 for any other character.
+inline int File_of_letter(char c) { return c >= 'a' && c <= 'h' ? c - 'a' : -1; }
+inline int Rank_of_digit(char c) { return c >= '1' && c <= '8' ? c - '1' : -1; }
+
 // Handles the "position " line in `command_line`.
 void Position_command(Board& board);
 
