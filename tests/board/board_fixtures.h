@@ -1,6 +1,7 @@
 // Helpers shared by the board tests: setting up positions and reading lists.
 #pragma once
 
+#include <cctype>
 #include <string>
 #include <vector>
 
