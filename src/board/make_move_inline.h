@@ -88,10 +88,9 @@ inline void Restore_enemy_rights(Board& board, const UndoInfo& undo, int capture
 
 }  // namespace make_move_detail
 
-using namespace make_move_detail;
-
 template <Colour C>
 inline void Make_move(Board& board, UndoInfo& undo, Move m) {
+  using namespace make_move_detail;
   using S = Side<C>;
   constexpr Colour them = S::them;
   const int c = Captured_piece(m), type = Move_type(m), f = Move_from(m), t = Move_to(m);
@@ -173,6 +172,7 @@ inline void Make_move(Board& board, UndoInfo& undo, Move m) {
 
 template <Colour C>
 inline void Unmake_move(Board& board, const UndoInfo& undo, Move m) {
+  using namespace make_move_detail;
   using S = Side<C>;
   constexpr Colour them = S::them;
   const int c = Captured_piece(m), type = Move_type(m), f = Move_from(m), t = Move_to(m);
