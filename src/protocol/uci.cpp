@@ -20,12 +20,12 @@ bool Line_starts_with(const char* text) { return std::strncmp(command_line, text
 
 bool Texts_equal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
-bool Read_command_line() {
+LineRead Read_line(char* buffer) {
   std::size_t n = 0;
   for (;;) {
     const int c = Input_get();
     if (c < 0) {
-      if (n == 0) return false;
+      if (n == 0) return LineRead::End;
       break;  // a last line without a line feed is still handled
     }
     if (c == '\n') break;
@@ -35,14 +35,21 @@ bool Read_command_line() {
         Input_get();
         break;
       }
-      return false;
+      return LineRead::TooLong;
     }
-    command_line[n++] = static_cast<char>(c);
+    buffer[n++] = static_cast<char>(c);
   }
-  if (n > 0 && command_line[n - 1] == '\r') --n;
-  command_line[n] = '\0';
-  return true;
+  if (n > 0 && buffer[n - 1] == '\r') --n;
+  buffer[n] = '\0';
+  return LineRead::Line;
 }
+
+void Skip_rest_of_line() {
+  for (int c = Input_get(); c >= 0 && c != '\n'; c = Input_get()) {
+  }
+}
+
+bool Read_command_line() { return Read_line(command_line) == LineRead::Line; }
 
 namespace {
 
