@@ -7,8 +7,10 @@
 #include "protocol/output.h"
 #include "protocol/uci.h"
 
+bool poll_reads_input = true;
+
 void Poll_input(SearchControl& control) {
-  if (Input_waiting()) {
+  if (poll_reads_input && Input_waiting()) {
     switch (Read_line(control.input_line)) {
       case LineRead::End:
         // Nobody is left to wait for the answer: end the search as "stop" does,

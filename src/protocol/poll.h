@@ -11,6 +11,10 @@
 // Horizon calls between two looks at the input.
 constexpr std::int32_t POLL_INTERVAL = 50000;
 
+// Whether the poll reads standard input; the bench turns it off so that its
+// searches do not depend on what arrives there. The clock is checked either way.
+extern bool poll_reads_input;
+
 // Reads a waiting line, if any, and obeys it: "stop" (or the end of the input)
 // ends the search, "quit" ends the process, "isready" is answered and anything
 // else is dropped; then stops an iteration that has overrun `abort_time`.
