@@ -84,7 +84,6 @@ std::int32_t Alpha_beta(SearchControl& control, Board& board, std::int32_t alpha
     board.taking_passage_y = passage_y;
     board.colour_move = static_cast<std::uint8_t>(C);
     board.hash_key = key0;
-    if (control.stop) return 0;
     // The side passes and still reaches its cut-off bound.
     const bool passes = C == White ? v >= beta : v <= alpha;
     if (passes) {
@@ -92,7 +91,6 @@ std::int32_t Alpha_beta(SearchControl& control, Board& board, std::int32_t alpha
       const NullWindow<them> verify = Null_window<them>(alpha, beta);
       const std::int32_t w = Alpha_beta<C>(control, board, verify.low, verify.high, depth - VERIFY_REDUCTION, ply,
                                            prev_move_type, 0, 0, 1);
-      if (control.stop) return 0;
       if (C == White && w >= beta) return beta;
       if (C == Black && w <= alpha) return alpha;
     }
@@ -159,15 +157,16 @@ std::int32_t Alpha_beta(SearchControl& control, Board& board, std::int32_t alpha
     }
     Unmake_move<C>(board, undo, m);
     board.hash_key = key0;
-    // A stopped search's values mean nothing: keep them out of the table and the killers.
-    if (control.stop) return 0;
 
     if (!Better<C>(v, best)) continue;
     if (Beats_bound<C>(v, alpha, beta)) {
       const bool cutoff = C == White ? v >= beta : v <= alpha;
       if (cutoff) {
-        if (t != MOVE_CAPTURE) Save_killer(ply, list, i);
-        Store_entry(key0, list, i, v, BOUND_CUTOFF, alpha0, beta0, control.iteration_depth, ply);
+        // A stopped search's values stay out of the killers and the table.
+        if (!control.stop) {
+          if (t != MOVE_CAPTURE) Save_killer(ply, list, i);
+          Store_entry(key0, list, i, v, BOUND_CUTOFF, alpha0, beta0, control.iteration_depth, ply);
+        }
         return v;
       }
       if constexpr (C == White) {
@@ -190,11 +189,12 @@ std::int32_t Alpha_beta(SearchControl& control, Board& board, std::int32_t alpha
   }
   if (raised) {
     if (pv) Restore_best_line(line);
-    Store_entry(key0, list, best_index, C == White ? alpha : beta, BOUND_EXACT, alpha0, beta0,
-                control.iteration_depth, ply);
+    if (!control.stop)
+      Store_entry(key0, list, best_index, C == White ? alpha : beta, BOUND_EXACT, alpha0, beta0,
+                  control.iteration_depth, ply);
     return best;
   }
-  Store_entry(key0, list, last_best_index, best, BOUND_ALL, alpha0, beta0, control.iteration_depth, ply);
+  if (!control.stop) Store_entry(key0, list, last_best_index, best, BOUND_ALL, alpha0, beta0, control.iteration_depth, ply);
   return best;
 }
 

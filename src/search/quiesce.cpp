@@ -46,8 +46,9 @@ std::int32_t Quiesce(Board& board, std::int32_t alpha, std::int32_t beta, std::i
     shortfall = stand - beta;
   }
 
-  // No capture is tried so deep that the line would outgrow its arrays.
-  if (ply > MAX_SEARCH_PLY) {
+  // On the principal variation no capture is tried so deep that the line
+  // would outgrow its arrays.
+  if (pv && ply > MAX_SEARCH_PLY) {
     if (raised && pv) Set_best_line(ply, stand);
     return stand;
   }
