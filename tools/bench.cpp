@@ -5,6 +5,7 @@
 // N is the sum of the node counts of every iteration line, Q the quiescence
 // nodes, and X = (N + Q) per second. N at the default depth is the search's
 // signature: any change in it is a change of search behaviour.
+// talvex-bench --positions lists the positions as "position" commands.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int DEFAULT_DEPTH = 9;
+constexpr int DEFAULT_DEPTH = 8;
 
 // Openings, middlegames with tactics, endgames, promotions, checks, mates and repetitions.
 constexpr const char* positions[] = {
@@ -55,9 +56,14 @@ void Send(const char* line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The positions, one "position" command a line, for running other engines on them.
+  if (argc > 1 && std::strcmp(argv[1], "--positions") == 0) {
+    for (const char* position : positions) std::printf("%s\n", position);
+    return 0;
+  }
   const int depth = argc > 1 ? std::atoi(argv[1]) : DEFAULT_DEPTH;
   if (depth < 1) {
-    std::fprintf(stderr, "usage: talvex-bench [DEPTH]   (DEPTH at least 1, default %d)\n", DEFAULT_DEPTH);
+    std::fprintf(stderr, "usage: talvex-bench [DEPTH]   (DEPTH at least 1, default %d)\n       talvex-bench --positions\n", DEFAULT_DEPTH);
     return 2;
   }
   Output_init();

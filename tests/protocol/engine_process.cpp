@@ -34,7 +34,9 @@ void Drain(int& fd, std::string& into) {
 
 }  // namespace
 
-EngineRun Run_engine(const std::string& input, int timeout_ms) {
+EngineRun Run_engine(const std::string& input, int timeout_ms) { return Run_program(Engine_path(), input, timeout_ms); }
+
+EngineRun Run_program(const std::string& path, const std::string& input, int timeout_ms) {
   EngineRun run;
   // The engine may stop reading before the input is written out (after "quit"
   // or an overlong line); the write must then fail instead of killing us.
@@ -43,7 +45,6 @@ EngineRun Run_engine(const std::string& input, int timeout_ms) {
   int in_pipe[2], out_pipe[2], err_pipe[2];
   if (pipe2(in_pipe, O_CLOEXEC) != 0 || pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0) return run;
 
-  const std::string path = Engine_path();
   const pid_t child = fork();
   if (child == 0) {
     dup2(in_pipe[0], STDIN_FILENO);

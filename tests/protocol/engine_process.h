@@ -15,6 +15,9 @@ struct EngineRun {
 // Path of the engine binary, from TALVEX_BINARY; empty when not set.
 std::string Engine_path();
 
+// Runs the program at `path` on `input`, as Run_engine does.
+EngineRun Run_program(const std::string& path, const std::string& input, int timeout_ms = 60000);
+
 // Runs the engine on `input`. Gives up, kills the child and sets `timed_out`
 // after `timeout_ms` milliseconds.
 EngineRun Run_engine(const std::string& input, int timeout_ms = 60000);
