@@ -56,7 +56,8 @@ std::int32_t Pawn_term(const Board& board, std::int32_t enemy_phase) {
   const std::int32_t* placement = end_game ? pawn_table_end : pawn_table_middle;
 
   std::int32_t score = 0;
-  int file_count[8] = {};
+  unsigned files_seen = 0;     // bit f: a pawn on file f
+  unsigned files_doubled = 0;  // bit f: two or more
   for (Bitboard pawns = Side<C>::own_pieces(board)[PAWN]; pawns; pawns &= pawns - 1) {
     const int s = Bit_scan_forward(pawns);
     const int f = File_of(s);
@@ -80,13 +81,12 @@ std::int32_t Pawn_term(const Board& board, std::int32_t enemy_phase) {
       }
       if (free_files == 2 && end_game) score += passed_pawn_table[index];
     }
-    ++file_count[f];
+    files_doubled |= files_seen & (1u << f);
+    files_seen |= 1u << f;
   }
 
   // Two or more pawns on a file cost once for the file.
-  for (int count : file_count)
-    if (count >= 2) score -= doubled_pawn_penalty;
-  return score;
+  return score - doubled_pawn_penalty * std::popcount(files_doubled);
 }
 
 // A colour's rooks, bishops and knights, seen from that colour's side. The
