@@ -12,18 +12,31 @@ struct Eval_side;
 
 template <>
 struct Eval_side<White> {
-  // Squares strictly ahead of a pawn on its file.
-  static const SquareTable& ahead() { return ray_up; }
+  // Squares with one of `pawns` strictly ahead of them on their file.
+  static constexpr Bitboard Under(Bitboard pawns) {
+    Bitboard x = pawns >> 8;
+    x |= x >> 8;
+    x |= x >> 16;
+    return x | x >> 32;
+  }
   // The pawn tables are written for White: a white pawn reads its own square.
   static constexpr int Pawn_index(int square) { return square; }
 };
 
 template <>
 struct Eval_side<Black> {
-  static const SquareTable& ahead() { return ray_down; }
+  static constexpr Bitboard Under(Bitboard pawns) {
+    Bitboard x = pawns << 8;
+    x |= x << 8;
+    x |= x << 16;
+    return x | x << 32;
+  }
   // A black pawn reads the square turned through the board's centre.
   static constexpr int Pawn_index(int square) { return 63 - square; }
 };
+
+constexpr Bitboard FILE_A = 0x0101010101010101ULL;
+constexpr Bitboard FILE_H = FILE_A << 7;
 
 // A colour's king term, seen from that colour's side. `enemy_phase` decides
 // between the middle-game table with shelter and the end-game table.
@@ -50,43 +63,37 @@ std::int32_t King_term(const Board& board, std::int32_t enemy_phase) {
 // A colour's pawn structure, seen from that colour's side.
 template <Colour C>
 std::int32_t Pawn_term(const Board& board, std::int32_t enemy_phase) {
-  const Bitboard enemy_pawns = Side<C>::enemy_pieces(board)[PAWN];
-  const SquareTable& ahead = Eval_side<C>::ahead();
+  const Bitboard own_pawns = Side<C>::own_pieces(board)[PAWN];
   const bool end_game = enemy_phase <= endgame_material;
   const std::int32_t* placement = end_game ? pawn_table_end : pawn_table_middle;
 
   std::int32_t score = 0;
   unsigned files_seen = 0;     // bit f: a pawn on file f
   unsigned files_doubled = 0;  // bit f: two or more
-  for (Bitboard pawns = Side<C>::own_pieces(board)[PAWN]; pawns; pawns &= pawns - 1) {
+  for (Bitboard pawns = own_pawns; pawns; pawns &= pawns - 1) {
     const int s = Bit_scan_forward(pawns);
-    const int f = File_of(s);
-    const int index = Eval_side<C>::Pawn_index(s);
-    score += placement[index];
-
-    // Free files: the own file ahead counts twice and is needed for the
-    // neighbours to count at all; each neighbour file free ahead adds once.
-    // An edge pawn has one neighbour and starts one free file up, so two free
-    // files of three make a passed pawn wherever it stands.
-    if (!(ahead[s] & enemy_pawns)) {
-      score += 2 * pawn_file_bonus;
-      int free_files = (f == 0 || f == 7) ? 1 : 0;
-      if (f != 7 && !(ahead[s + 1] & enemy_pawns)) {
-        score += pawn_file_bonus;
-        ++free_files;
-      }
-      if (f != 0 && !(ahead[s - 1] & enemy_pawns)) {
-        score += pawn_file_bonus;
-        ++free_files;
-      }
-      if (free_files == 2 && end_game) score += passed_pawn_table[index];
-    }
-    files_doubled |= files_seen & (1u << f);
-    files_seen |= 1u << f;
+    score += placement[Eval_side<C>::Pawn_index(s)];
+    const unsigned file = 1u << File_of(s);
+    files_doubled |= files_seen & file;
+    files_seen |= file;
   }
-
   // Two or more pawns on a file cost once for the file.
-  return score - doubled_pawn_penalty * std::popcount(files_doubled);
+  score -= doubled_pawn_penalty * std::popcount(files_doubled);
+
+  // Free files: no enemy pawn ahead on the own file counts twice and is needed
+  // for the neighbour files to count at all; each neighbour file free ahead
+  // (the squares beside the pawn) adds once. An edge pawn has one neighbour and
+  // starts one free file up, so two free files make a passed pawn wherever it stands.
+  const Bitboard blocked = Eval_side<C>::Under(Side<C>::enemy_pieces(board)[PAWN]);
+  const Bitboard free_own = own_pawns & ~blocked;
+  const Bitboard free_right = free_own & ~FILE_H & ~(blocked >> 1);
+  const Bitboard free_left = free_own & ~FILE_A & ~(blocked << 1);
+  score += pawn_file_bonus * (2 * std::popcount(free_own) + std::popcount(free_right) + std::popcount(free_left));
+  if (end_game) {
+    const Bitboard passed = (free_right & free_left) | (free_right & FILE_A) | (free_left & FILE_H);
+    for (Bitboard p = passed; p; p &= p - 1) score += passed_pawn_table[Eval_side<C>::Pawn_index(Bit_scan_forward(p))];
+  }
+  return score;
 }
 
 // A colour's rooks, bishops and knights, seen from that colour's side. The
