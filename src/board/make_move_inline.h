@@ -7,6 +7,7 @@
 
 #include "board/colour.h"
 #include "board/make_move.h"
+#include "board/movegen.h"
 #include "eval/eval_tables.h"
 
 namespace make_move_detail {
@@ -241,3 +242,13 @@ inline void Unmake_move(Board& board, const UndoInfo& undo, Move m) {
   board.all_piece = board.all_white_piece | board.all_black_piece;
 }
 
+
+// Plays m when it does not leave the mover's own king attacked; otherwise the
+// board is left as it was. Returns whether the move was played.
+template <Colour C>
+inline bool Make_legal_move(Board& board, UndoInfo& undo, Move m) {
+  Make_move<C>(board, undo, m);
+  if (!King_attacked<C>(board)) return true;
+  Unmake_move<C>(board, undo, m);
+  return false;
+}

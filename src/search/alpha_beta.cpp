@@ -115,11 +115,7 @@ std::int32_t Alpha_beta(SearchControl& control, Board& board, std::int32_t alpha
   UndoInfo undo;
   for (int i = 0; i < list.move_count; ++i) {
     const Move m = list.move[i];
-    Make_move<C>(board, undo, m);
-    if (King_attacked<C>(board)) {
-      Unmake_move<C>(board, undo, m);
-      continue;
-    }
+    if (!Make_legal_move<C>(board, undo, m)) continue;
     ++control.nodes;
     any_legal = true;
     if (pv) current_line[ply] = m;

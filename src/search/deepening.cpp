@@ -25,10 +25,9 @@ Move First_legal(Board& board, const MoveList& list) {
   UndoInfo undo;
   for (int i = 0; i < list.move_count; ++i) {
     const Move m = list.move[i];
-    Make_move<C>(board, undo, m);
-    const bool legal = !King_attacked<C>(board);
+    if (!Make_legal_move<C>(board, undo, m)) continue;
     Unmake_move<C>(board, undo, m);
-    if (legal) return m;
+    return m;
   }
   return 0;
 }

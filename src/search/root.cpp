@@ -34,9 +34,7 @@ std::int32_t Root_search(SearchControl& control, Board& board, MoveList& list, s
   UndoInfo undo;
   for (int i = 0; i < list.move_count; ++i) {
     const Move m = list.move[i];
-    Make_move<C>(board, undo, m);
-    if (King_attacked<C>(board)) {
-      Unmake_move<C>(board, undo, m);
+    if (!Make_legal_move<C>(board, undo, m)) {
       list.score[i] = C == White ? -MATE_VALUE : MATE_VALUE;  // sorts it last for its side
       continue;
     }
