@@ -13,6 +13,7 @@
 #include "hash/hash_table.h"
 #include "hash/keys.h"
 #include "protocol/go.h"
+#include "protocol/poll.h"
 #include "protocol/position.h"
 #include "search/ordering.h"
 #include "search/pv.h"
@@ -24,6 +25,8 @@ class SearchTest : public testing::Test {
     Init_keys();
     Init_eval_tables();
     Init_hash();
+    // The test's own standard input is no business of these searches.
+    poll_reads_input = false;
   }
 
   // Sets up `fen` as the position at `ply` of the search path.
